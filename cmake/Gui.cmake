@@ -1,0 +1,1 @@
+# The window layer is added with the configurator window.

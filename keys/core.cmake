@@ -1,0 +1,4 @@
+# Model files of keys/ that belong to the core library.
+list(APPEND ORVEX71_CORE_SOURCES
+)
+list(APPEND ORVEX71_CORE_SOURCES keys/KeyFunctionCode.cpp)

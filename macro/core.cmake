@@ -1,0 +1,3 @@
+# Model files of macro/ that belong to the core library.
+list(APPEND ORVEX71_CORE_SOURCES
+)
