@@ -2,3 +2,4 @@
 list(APPEND ORVEX71_CORE_SOURCES
 )
 list(APPEND ORVEX71_CORE_SOURCES keys/KeyFunctionCode.cpp)
+list(APPEND ORVEX71_CORE_SOURCES keys/KeyboardTables.cpp)
