@@ -3,3 +3,6 @@ list(APPEND ORVEX71_CORE_SOURCES
 )
 list(APPEND ORVEX71_CORE_SOURCES keys/KeyFunctionCode.cpp)
 list(APPEND ORVEX71_CORE_SOURCES keys/KeyboardTables.cpp)
+list(APPEND ORVEX71_CORE_SOURCES keys/KeyCatalogue.cpp)
+list(APPEND ORVEX71_CORE_SOURCES keys/KeyFunctionName.cpp)
+list(APPEND ORVEX71_CORE_SOURCES keys/KeyboardHookKey.cpp)
