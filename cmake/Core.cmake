@@ -4,6 +4,7 @@ set(ORVEX71_CORE_SOURCES)
 include(${CMAKE_SOURCE_DIR}/config/core.cmake)
 include(${CMAKE_SOURCE_DIR}/keys/core.cmake)
 include(${CMAKE_SOURCE_DIR}/macro/core.cmake)
+include(${CMAKE_SOURCE_DIR}/perf/core.cmake)
 include(${CMAKE_SOURCE_DIR}/ui/core.cmake)
 
 add_library(orvex71_core STATIC ${ORVEX71_CORE_SOURCES})

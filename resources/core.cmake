@@ -1,8 +1,8 @@
 # Built-in resources of the core: factory images, the initial macro library,
 # layout and language tables (pictures belong to the window). Every file in
-# these folders is built in, under its path below resources/.
+# these folders is built in, under its path below resources/ (BASE strips
+# that prefix from the absolute paths to form the resource names).
 file(GLOB ORVEX71_CORE_RESOURCE_FILES CONFIGURE_DEPENDS
-  RELATIVE "${CMAKE_SOURCE_DIR}/resources"
   "${CMAKE_SOURCE_DIR}/resources/factory/*"
   "${CMAKE_SOURCE_DIR}/resources/layout/*"
   "${CMAKE_SOURCE_DIR}/resources/lang/*"
