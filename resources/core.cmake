@@ -1,7 +1,8 @@
 # Built-in resources of the core: factory images, the initial macro library,
 # layout and language tables (pictures belong to the window). Every file in
-# these folders is built in, under its path below resources/ (BASE strips
-# that prefix from the absolute paths to form the resource names).
+# these folders is built in, under its path below resources/.
+# Absolute paths: qt_add_resources resolves relative ones against the
+# including directory, and BASE turns them into the aliases ("layout/org").
 file(GLOB ORVEX71_CORE_RESOURCE_FILES CONFIGURE_DEPENDS
   "${CMAKE_SOURCE_DIR}/resources/factory/*"
   "${CMAKE_SOURCE_DIR}/resources/layout/*"
