@@ -1,0 +1,8 @@
+# Widget files of app/ (the window shell).
+list(APPEND ORVEX71_GUI_SOURCES
+  app/MainWindow.cpp
+  app/SkinnedPage.cpp
+  app/PageChrome.cpp
+  app/LoadingForm.cpp
+  app/SingleInstance.cpp
+)

@@ -1,0 +1,5 @@
+# Widget files of keys/.
+list(APPEND ORVEX71_GUI_SOURCES
+  keys/MainPageControls.cpp
+  keys/FunctionMenus.cpp
+)

@@ -1,0 +1,4 @@
+# Widget files of macro/.
+list(APPEND ORVEX71_GUI_SOURCES
+  macro/MacroPageControls.cpp
+)

@@ -1,0 +1,5 @@
+# Widget files of perf/.
+list(APPEND ORVEX71_GUI_SOURCES
+  perf/AdvancedPageControls.cpp
+  perf/LightPageControls.cpp
+)
