@@ -131,7 +131,7 @@ void MainWindow::FitWindowToEngineerPage()
 void MainWindow::ShapeToPicture(const QPixmap& picture)
 {
     const QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
-    m_shape = QRegion(QBitmap::fromImage(image.createMaskFromColor(kSeeThrough, Qt::MaskOutColor)));
+    m_shape = QRegion(QBitmap::fromImage(image.createMaskFromColor(kSeeThrough, Qt::MaskInColor)));
     m_shapePicture = picture;
     if (VisiblePage() != 6)
         setMask(m_shape);

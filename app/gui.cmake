@@ -6,3 +6,9 @@ list(APPEND ORVEX71_GUI_SOURCES
   app/LoadingForm.cpp
   app/SingleInstance.cpp
 )
+list(APPEND ORVEX71_GUI_SOURCES
+  app/Configurator.cpp
+  app/Messages.cpp
+  app/Navigation.cpp
+  app/WindowController.cpp
+)

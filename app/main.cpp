@@ -1,6 +1,8 @@
 #include <QApplication>
 
+#include "app/Configurator.h"
 #include "app/MainWindow.h"
+#include "app/WindowController.h"
 #include "app/SingleInstance.h"
 
 int main(int argc, char** argv)
@@ -20,6 +22,9 @@ int main(int argc, char** argv)
         window.raise();
         window.activateWindow();
     });
+    orvex::Configurator state;
+    orvex::WindowController controller(window, state);
+    controller.Start();
     window.show();
     return application.exec();
 }

@@ -17,6 +17,8 @@ void CreateMainPageControls(QWidget* page)
         new SkinPicture(QStringLiteral("Img_ComboKey%1").arg(k), page);
         auto* label = new SkinLabel(QStringLiteral("IB_ComboKey%1").arg(k), page);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // The check mark sits under the label's leading blanks.
+        label->resize(320, 20);
     }
 }
 

@@ -15,3 +15,4 @@ list(APPEND ORVEX71_GUI_SOURCES
   ui/SkinGroups.cpp
   ui/SkinApplier.cpp
 )
+list(APPEND ORVEX71_GUI_SOURCES ui/LanguageApplier.cpp ui/ButtonFamilies.cpp)
