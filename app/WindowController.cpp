@@ -113,7 +113,7 @@ bool WindowController::ApplyAppearance()
 {
     try {
         ApplySkinLayout(&m_window, m_state.LanguageNumber(), m_state.Page(), m_state.Skin());
-        ApplyLanguage(&m_window, m_state.Language(), m_state.LanguageNumber(), m_state.AllLanguages());
+        ApplyLanguage(&m_window, m_state.Language(), m_state.AllLanguages());
         return true;
     } catch (const LayoutError& error) {
         ShowError(QString::fromUtf8(error.what()));

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "keys/FunctionMenus.h"
-#include "ui/TermTable.h"
 
 namespace orvex {
 namespace {
@@ -57,9 +56,6 @@ constexpr Caption kMacroPageCaptions[] = {
 // Option labels whose marks sit inside the label: seven blanks, then the text.
 constexpr Caption kOptionCaptions[] = {
     {"IB_InsertRecDelay", "Str414"}, {"IB_InsertDelayTime", "Str415"}, {"IB_InsertNoDelay", "Str416"},
-    // The page's own delay and release options carry the same texts.
-    {"IB_RecDelay", "Str414"},       {"IB_DelayTime", "Str415"},       {"IB_NoDelay", "Str416"},
-    {"IB_ReleaseStop", "Str436"},    {"IB_ReleaseContiue", "Str437"},
 };
 
 constexpr const char* kInsertActions[] = {"Str410", "Str411", "Str412", "Str413", "Str446",
@@ -108,30 +104,6 @@ QStringList FontControls(QWidget* window)
     return names;
 }
 
-void SetCaption(QWidget* window, const QString& name, const QString& text)
-{
-    if (auto* label = window->findChild<QLabel*>(name))
-        label->setText(text);
-}
-
-// Captions of the lighting page that no language table holds: the option
-// marks and the seven mode entries, in the page's language.
-void ApplyLightingCaptions(QWidget* window, int languageNumber)
-{
-    const TermLanguage term = languageNumber == 3 ? TermLanguage::English : TermLanguage::Chinese;
-    const QString on = TermText(19, term);
-    const QString off = TermText(20, term);
-    const QString blank = QStringLiteral("     ");
-    for (const char* name : {"lbl_LEDOn", "lbl_MCPIOn", "lbl_LCPIOn"})
-        SetCaption(window, QLatin1String(name), blank + on);
-    for (const char* name : {"lbl_LEDOff", "lbl_MCPIOff", "lbl_LCPIOff"})
-        SetCaption(window, QLatin1String(name), blank + off);
-    SetCaption(window, QStringLiteral("lbl_SaveKeyMode"), blank + TermText(70, term));
-    SetCaption(window, QStringLiteral("lbl_NoSaveKeyMode"), blank + TermText(71, term));
-    for (int k = 1; k <= 7; ++k)
-        SetCaption(window, QStringLiteral("lbl_MCULEDMode%1").arg(k), blank + TermText(49 + k, term));
-}
-
 }  // namespace
 
 QStringList FontFamiliesFor(const QString& fontName)
@@ -147,8 +119,7 @@ QString TranslatedCaption(const QString& caption, const LanguageTable& language,
     return key.isEmpty() ? caption : language.text(key);
 }
 
-void ApplyLanguage(QWidget* window, const LanguageTable& language, int languageNumber,
-                   const LanguageTables& allLanguages)
+void ApplyLanguage(QWidget* window, const LanguageTable& language, const LanguageTables& allLanguages)
 {
     QHash<QString, QWidget*> controls;
     for (QWidget* w : window->findChildren<QWidget*>())
@@ -191,7 +162,6 @@ void ApplyLanguage(QWidget* window, const LanguageTable& language, int languageN
     }
     for (const Caption& c : kOptionCaptions)
         caption(QLatin1String(c.control), QStringLiteral("       ") + language.text(QLatin1String(c.key)));
-    ApplyLightingCaptions(window, languageNumber);
 }
 
 }  // namespace orvex

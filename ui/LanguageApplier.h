@@ -10,10 +10,9 @@ namespace orvex {
 // window: the language's font family, the captions of the window, page and
 // language buttons, the translation of the button labels Key1..Key9, the
 // function-menu entries and the macro page captions; the insert list keeps
-// its selection. languageNumber picks the captions the language tables do
-// not hold (the lighting page's option marks).
-void ApplyLanguage(QWidget* window, const LanguageTable& language, int languageNumber,
-                   const LanguageTables& allLanguages);
+// its selection. Options whose texts the skin prints beside their marks
+// (the lighting page, the page's delay and release options) stay caption-less.
+void ApplyLanguage(QWidget* window, const LanguageTable& language, const LanguageTables& allLanguages);
 
 // The caption of a button label after a language switch: the text of the
 // key FindTextId gives for caption, in the new language; the caption itself
