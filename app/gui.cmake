@@ -12,3 +12,8 @@ list(APPEND ORVEX71_GUI_SOURCES
   app/Navigation.cpp
   app/WindowController.cpp
 )
+list(APPEND ORVEX71_GUI_SOURCES
+  app/AppOptions.cpp
+  app/DeviceThread.cpp
+  app/DeviceController.cpp
+)

@@ -3,6 +3,7 @@
 list(APPEND ORVEX71_DEVICE_SOURCES
   device/Clock.cpp
   device/DeviceLink.cpp
+  device/DeviceBackend.cpp
   device/HidapiTransport.cpp
   device/KeyPoller.cpp
   device/Protocol.cpp
