@@ -12,6 +12,7 @@
 #include "keys/MainPageControls.h"
 #include "macro/MacroPageControls.h"
 #include "perf/AdvancedPageControls.h"
+#include "perf/EngineerPage.h"
 #include "perf/LightPageControls.h"
 #include "ui/ControlFactory.h"
 
@@ -48,10 +49,8 @@ MainWindow::MainWindow(bool engineerButtonsVisible, QWidget* parent)
         page->FinishStacking();
     }
 
-    m_engineerPage = new QWidget(this);
-    m_engineerPage->setObjectName(QStringLiteral("gbPage6"));
-    m_engineerPage->setAutoFillBackground(true);
-    m_engineerPage->resize(kEngineerPageWidth, kEngineerPageHeight);
+    // Qualified: the accessor EngineerPage() hides the class name here.
+    m_engineerPage = new orvex::EngineerPage(this);
 
     CreateFunctionMenus(this);
     AddHiddenRadioGroup(this, QStringLiteral("gbCurrentPage"),

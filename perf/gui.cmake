@@ -2,4 +2,8 @@
 list(APPEND ORVEX71_GUI_SOURCES
   perf/AdvancedPageControls.cpp
   perf/LightPageControls.cpp
+  perf/EngineerPage.cpp
+  perf/EngineerPageBinding.cpp
+  perf/EngineerPageCaptions.cpp
+  perf/EngineerPageLayout.cpp
 )

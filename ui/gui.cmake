@@ -7,6 +7,7 @@ list(APPEND ORVEX71_GUI_SOURCES
 list(APPEND ORVEX71_GUI_SOURCES
   ui/NumericEdit.cpp
   ui/RectShape.cpp
+  ui/PasswordDialog.cpp
 )
 list(APPEND ORVEX71_GUI_SOURCES ui/ControlFactory.cpp)
 list(APPEND ORVEX71_GUI_SOURCES
