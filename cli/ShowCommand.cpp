@@ -12,8 +12,10 @@ int RunShow(const CliArguments& arguments)
 {
     QStringList words = arguments.words;
     const std::optional<QString> path = TakeOption(words, QStringLiteral("--image"));
-    if (!path || !words.isEmpty())
-        return Fail(kExitUsage, QStringLiteral("usage: orvex71ctl [--lang 1|2|3] [--json] show --image FILE"));
+    if (!words.isEmpty())
+        return Fail(kExitUsage, QStringLiteral("usage: orvex71ctl [--lang 1|2|3] [--json] show [--image FILE]"));
+    if (!path)
+        return RunShowFromMouse(arguments);
 
     QFile file(*path);
     if (!file.open(QIODevice::ReadOnly))

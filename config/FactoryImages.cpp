@@ -25,4 +25,12 @@ ImageBuffer LoadFactoryImage(int n)
     return image;
 }
 
+std::array<ImageBuffer, kFactoryImageCount> LoadFactoryImages()
+{
+    std::array<ImageBuffer, kFactoryImageCount> images{};
+    for (int n = 1; n <= kFactoryImageCount; ++n)
+        images[n - 1] = LoadFactoryImage(n);
+    return images;
+}
+
 }  // namespace orvex

@@ -4,6 +4,7 @@ list(APPEND ORVEX71_CORE_SOURCES
   config/ConfigImage.cpp
   config/FactoryImages.cpp
   config/ProfileCodes.cpp
+  config/ProfileFile.cpp
   config/SectionRules.cpp
   config/SensorOrientation.cpp
   config/SettingsModel.cpp

@@ -1,14 +1,20 @@
-# The device layer: transport, DeviceLink, the simulated mouse, supervision
-# and the key poller (cmake/Core.cmake builds them into orvex71_device).
+# The device layer: transport, DeviceLink, the simulated mouse, supervision,
+# the key poller and the flows (cmake/Core.cmake builds them into orvex71_device).
 list(APPEND ORVEX71_DEVICE_SOURCES
   device/Clock.cpp
   device/DeviceLink.cpp
   device/DeviceBackend.cpp
+  device/FlowOutcome.cpp
+  device/FlowProgressCounter.cpp
   device/HidapiTransport.cpp
   device/KeyPoller.cpp
+  device/ProfileFlows.cpp
   device/Protocol.cpp
+  device/ReadFlows.cpp
   device/ReportDescriptor.cpp
   device/Supervision.cpp
+  device/Transaction.cpp
+  device/WriteFlows.cpp
   device/sim/ExchangeLog.cpp
   device/sim/SimFault.cpp
   device/sim/SimulatedMouse.cpp

@@ -113,7 +113,7 @@ TEST_F(CliCoreTest, ShowRefusesBadInput)
         QStringList words;
         int exitCode;
     } cases[] = {
-        {{QStringLiteral("show")}, 2},
+        {{QStringLiteral("show"), QStringLiteral("stray")}, 2},
         {{QStringLiteral("show"), QStringLiteral("--image")}, 2},
         {{QStringLiteral("--lang"), QStringLiteral("4"), QStringLiteral("show")}, 2},
         {{QStringLiteral("frobnicate")}, 2},
