@@ -78,14 +78,6 @@ DeviceController::~DeviceController()
 
 void DeviceController::Start()
 {
-    const ImageBuffer factory = LoadFactoryImage(1);
-    const IdPair factoryPair{factory[0x36], factory[0x37]};
-    const IdPair reservePair{m_state.Skin().reservedVendorId, m_state.Skin().reservedProductId};
-    Supervision& watch = m_backend->Watch();
-    m_thread->RunAndWait([&watch, factoryPair, reservePair] {
-        watch.SetFactoryIdPair(factoryPair);
-        watch.SetReserveIdPair(reservePair);
-    });
     m_devTimer.start();
 }
 

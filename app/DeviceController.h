@@ -35,7 +35,7 @@ public:
                      QObject* parent = nullptr);
     ~DeviceController() override;
 
-    // The identity pairs the mouse may carry, then DevTimer starts.
+    // DevTimer starts: its first step comes one interval later.
     void Start();
 
     void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }

@@ -1,41 +1,11 @@
 #include "cli/DeviceSession.h"
 
-#include <QFile>
-
 #include "cli/ExitCodes.h"
-#include "config/FactoryImages.h"
-#include "device/HidapiTransport.h"
 #include "device/Transaction.h"
-#include "device/sim/SimFault.h"
-#include "device/sim/SimulatedTransport.h"
-#include "ui/LayoutResource.h"
-#include "ui/SkinLayout.h"
+#include "device/sim/SimulatedMouse.h"
 
 namespace orvex::cli {
 namespace {
-
-// EEPROM addresses of the vendor-id and product-id bytes.
-constexpr int kVendorIdByte = 0x36;
-constexpr int kProductIdByte = 0x37;
-
-IdPair FactoryIdPair()
-{
-    const ImageBuffer factory = LoadFactoryImage(1);
-    return {factory[kVendorIdByte], factory[kProductIdByte]};
-}
-
-// The second accepted pair comes from the layout's general section; without
-// it only the factory pair is accepted.
-IdPair ReserveIdPair()
-{
-    try {
-        SkinLayout layout;
-        ReadGeneralSection(LoadLayoutSection(0), layout);
-        return {layout.reservedVendorId, layout.reservedProductId};
-    } catch (const LayoutError&) {
-        return {0, 0};
-    }
-}
 
 QString Hex4(quint32 value)
 {
@@ -92,77 +62,45 @@ Connection FromIdentity(const IdentityOutcome& identity, IdPair factory, IdPair 
 std::unique_ptr<DeviceSession> DeviceSession::Create(const CliArguments& arguments, int& exitCode, QString& error)
 {
     std::unique_ptr<DeviceSession> session(new DeviceSession);
-    if (!arguments.simulate) {
-        if (!arguments.simFaults.isEmpty()) {
-            exitCode = kExitUsage;
-            error = QStringLiteral("--sim-fault needs --simulate");
-            return nullptr;
-        }
-        session->m_transport = std::make_unique<HidapiTransport>();
-    } else {
-        QString faultError;
-        const std::optional<SimFault> fault = ParseSimFault(arguments.simFaults.join(QLatin1Char(';')), &faultError);
-        if (!fault) {
-            exitCode = kExitUsage;
-            error = QStringLiteral("bad --sim-fault: %1").arg(faultError);
-            return nullptr;
-        }
-        ImageBuffer eeprom = LoadFactoryImage(1);
-        if (!arguments.simulateFile.isEmpty() && QFile::exists(arguments.simulateFile)) {
-            QString fileError;
-            const std::optional<ImageBuffer> stored = SimulatedMouse::LoadEepromFile(arguments.simulateFile, &fileError);
-            if (!stored) {
-                exitCode = kExitBadFile;
-                error = fileError;
-                return nullptr;
-            }
-            eeprom = *stored;
-        }
-        session->m_mouse = std::make_unique<SimulatedMouse>(session->m_clock, eeprom, *fault);
-        session->m_mouse->SetBackingFile(arguments.simulateFile);
-        session->m_transport = std::make_unique<SimulatedTransport>(*session->m_mouse);
+    DeviceOptions options;
+    options.simulate = arguments.simulate;
+    options.simulateFile = arguments.simulateFile;
+    options.simFaults = arguments.simFaults;
+    BackendFailure failure = BackendFailure::None;
+    Clock* searchClock = options.simulate ? &session->m_noWaitClock : nullptr;
+    session->m_backend = DeviceBackend::Create(options, session->m_clock, error, searchClock, &failure);
+    if (!session->m_backend) {
+        exitCode = failure == BackendFailure::BadFile ? kExitBadFile : kExitUsage;
+        return nullptr;
     }
-    session->m_link = std::make_unique<DeviceLink>(*session->m_transport, session->m_clock);
-    Clock& searchClock = session->Simulated() ? static_cast<Clock&>(session->m_noWaitClock) : session->m_clock;
-    session->m_supervision = std::make_unique<Supervision>(*session->m_link, searchClock);
-    session->m_factoryIdPair = FactoryIdPair();
-    session->m_reserveIdPair = ReserveIdPair();
-    session->m_supervision->SetFactoryIdPair(session->m_factoryIdPair);
-    session->m_supervision->SetReserveIdPair(session->m_reserveIdPair);
     return session;
 }
 
-DeviceSession::~DeviceSession()
-{
-    // The link's handle goes before the transport and the mouse it talks to.
-    m_supervision.reset();
-    m_link.reset();
-    m_transport.reset();
-    m_mouse.reset();
-}
+DeviceSession::~DeviceSession() = default;
 
 Connection DeviceSession::Connect()
 {
-    const SupervisionOutcome outcome = m_supervision->DevTimerTimer();
+    const SupervisionOutcome outcome = Watch().DevTimerTimer();
     if (!outcome.mouseOpened || !outcome.identity) {
-        const DeviceTarget target = m_link->DeviceTargetAt(0);
+        const DeviceTarget target = Link().DeviceTargetAt(0);
         Connection connection;
         connection.exitCode = kExitNoMouse;
         connection.error = QStringLiteral("no mouse found (looking for %1:%2, release %3)")
                                .arg(Hex4(target.vendorId), Hex4(target.productId), Hex4(kMouseReleaseNumber));
         return connection;
     }
-    return FromIdentity(*outcome.identity, m_factoryIdPair, m_reserveIdPair);
+    return FromIdentity(*outcome.identity, DeviceBackend::FactoryIdPair(), DeviceBackend::ReserveIdPair());
 }
 
 void DeviceSession::EndIdentityTransaction()
 {
-    EndTransaction(*m_link);
+    EndTransaction(Link());
 }
 
 QString DeviceSession::SimulationSaveError() const
 {
-    return m_mouse ? m_mouse->LastSaveError() : QString();
+    const SimulatedMouse* mouse = m_backend->Mouse();
+    return mouse ? mouse->LastSaveError() : QString();
 }
 
 }  // namespace orvex::cli

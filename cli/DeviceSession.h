@@ -9,6 +9,7 @@
 #include "cli/CliArguments.h"
 #include "device/Clock.h"
 #include "device/DeviceLink.h"
+#include "device/DeviceBackend.h"
 #include "device/HidTransport.h"
 #include "device/Supervision.h"
 #include "device/sim/SimulatedMouse.h"
@@ -46,9 +47,9 @@ public:
     /// first: the accepted identity check left its transaction open.
     void EndIdentityTransaction();
 
-    DeviceLink& Link() { return *m_link; }
-    Supervision& Watch() { return *m_supervision; }
-    bool Simulated() const { return m_mouse != nullptr; }
+    DeviceLink& Link() { return m_backend->Link(); }
+    Supervision& Watch() { return m_backend->Watch(); }
+    bool Simulated() const { return m_backend->Mouse() != nullptr; }
     /// Why the simulated EEPROM file could not be saved; empty otherwise.
     QString SimulationSaveError() const;
 
@@ -60,12 +61,7 @@ private:
     // the simulated one is there at once, so its wait runs on a clock that
     // does not sleep.
     VirtualClock m_noWaitClock;
-    std::unique_ptr<SimulatedMouse> m_mouse;
-    std::unique_ptr<HidTransport> m_transport;
-    std::unique_ptr<DeviceLink> m_link;
-    std::unique_ptr<Supervision> m_supervision;
-    IdPair m_factoryIdPair;
-    IdPair m_reserveIdPair;
+    std::unique_ptr<DeviceBackend> m_backend;
 };
 
 }  // namespace orvex::cli

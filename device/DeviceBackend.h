@@ -23,16 +23,28 @@ struct DeviceOptions {
     QStringList simFaults;  // --sim-fault SPEC, each
 };
 
+enum class BackendFailure {
+    None,
+    BadOption,  // a fault spec that does not parse, or a fault without --simulate
+    BadFile,    // an EEPROM file that cannot be read
+};
+
 // The device side of a program: transport, DeviceLink and supervision over
 // one clock. Everything in it is used from one thread at a time (the window's
 // device thread, or the command line's main thread).
 class DeviceBackend {
 public:
-    // nullptr with error set for a bad fault spec or an unreadable EEPROM file.
-    // searchClock serves the supervision's settle wait (the simulated mouse
-    // needs none); it defaults to clock.
+    // nullptr with failure and error set for a bad fault spec or an
+    // unreadable EEPROM file. searchClock serves the supervision's settle wait
+    // (the simulated mouse needs none); it defaults to clock. The supervision
+    // accepts the identity bytes of factory image 1 and the reserved pair of
+    // the layout's general section.
     static std::unique_ptr<DeviceBackend> Create(const DeviceOptions& options, Clock& clock, QString& error,
-                                                 Clock* searchClock = nullptr);
+                                                 Clock* searchClock = nullptr, BackendFailure* failure = nullptr);
+
+    // The identity pairs a mouse may carry.
+    static IdPair FactoryIdPair();
+    static IdPair ReserveIdPair();
     ~DeviceBackend();
 
     DeviceLink& Link() { return *m_link; }
