@@ -14,6 +14,7 @@
 #include "config/FactoryImages.h"
 #include "config/ProfileFile.h"
 #include "device/Flows.h"
+#include "macro/LibraryNameLists.h"
 #include "ui/ButtonFamilies.h"
 #include "ui/SkinLabel.h"
 
@@ -235,6 +236,7 @@ void DeviceController::SupervisionStep()
 void DeviceController::StartFullRead()
 {
     BeginFlow();
+    RefreshPCMacroName(&m_window, m_state.Library());
     RunFlow([](DeviceBackend& backend, const FlowProgress& progress) { return FullRead(backend.Link(), progress); },
             [this](const FlowOutcome& outcome) {
                 if (outcome.image)
@@ -250,6 +252,7 @@ void DeviceController::ReadButton()
 {
     Prelude(QStringLiteral("Read"), false, [this] {
         BeginFlow();
+        RefreshPCMacroName(&m_window, m_state.Library());
         RunFlow(
             [](DeviceBackend& backend, const FlowProgress& progress) {
                 return ReadMouse(backend.Watch(), backend.Link(), progress);

@@ -66,7 +66,7 @@ void CreateMacroPageControls(QWidget* page)
     AddPicture(page, QStringLiteral("Img_P4"));
     AddList(page, QStringLiteral("LB_PCMacroName"), 220, 304);
     AddList(page, QStringLiteral("LB_MacroName"), 220, 160)->hide();
-    AddList(page, QStringLiteral("LB_macro"), 240, 304);
+    AddList(page, QStringLiteral("LB_macro"), 200, 304);
     for (const char* button : {"New", "Start"}) {
         AddPicture(page, QStringLiteral("Img_%1").arg(QLatin1String(button)));
         AddLabel(page, QStringLiteral("Btn_%1").arg(QLatin1String(button)));

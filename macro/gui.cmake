@@ -2,3 +2,4 @@
 list(APPEND ORVEX71_GUI_SOURCES
   macro/MacroPageControls.cpp
 )
+list(APPEND ORVEX71_GUI_SOURCES macro/LibraryNameLists.cpp)

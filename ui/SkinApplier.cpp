@@ -96,6 +96,34 @@ void LoadSkinImages(QWidget* window, CurrentPage page)
         Picture(window, QLatin1String(button), QStringLiteral("MacroS_01"));
     Picture(window, QStringLiteral("Img_OK"), QStringLiteral("MacroBtnS_01"));
     Picture(window, QStringLiteral("Img_Cancel"), QStringLiteral("MacroBtnS_01"));
+    LoadRestingPictures(window);
+}
+
+void LoadRestingPictures(QWidget* window)
+{
+    // The marks and segments whose pictures the value display chooses start
+    // off / unlit, so a page never shows an empty place before its values.
+    for (int i = 2; i <= 11; ++i) {
+        for (const char* scale : {"Img_Spd%1", "Img_DbSpd%1", "Img_ScrSpd%1"})
+            Picture(window, QString::fromLatin1(scale).arg(i), QStringLiteral("Bar1_D"));
+        for (int n = 1; n <= 7; ++n)
+            Picture(window, QStringLiteral("Img_DPI%1_%2").arg(n).arg(i), QStringLiteral("Bar2_D"));
+    }
+    for (int j = 2; j <= 10; ++j) {
+        Picture(window, QStringLiteral("Img_MCULEDNum_%1").arg(j), QStringLiteral("Bar1_D"));
+        if (j <= 8)
+            Picture(window, QStringLiteral("Img_MCULEDStep_%1").arg(j), QStringLiteral("Bar1_D"));
+    }
+    for (int n = 1; n <= 7; ++n) {
+        Picture(window, QStringLiteral("Img_DPI%1").arg(n), QStringLiteral("CbS_D"));
+        Picture(window, QStringLiteral("Img_MCULEDMode%1").arg(n), QStringLiteral("RdS_D"));
+    }
+    for (const char* mark : {"Img_IsControl", "Img_IsScreen"})
+        Picture(window, QLatin1String(mark), QStringLiteral("CbS_D"));
+    for (const char* mark : {"Img_LEDOn", "Img_LEDOff", "Img_MCPIOn", "Img_MCPIOff", "Img_LCPIOn", "Img_LCPIOff",
+                             "Img_SaveKeyMode", "Img_NoSaveKeyMode", "LED_InsertRecDelay", "LED_InsertDelayTime",
+                             "LED_InsertNoDelay"})
+        Picture(window, QLatin1String(mark), QStringLiteral("RdS_D"));
 }
 
 void LoadGeneralSection(QWidget* window, SkinLayout& skin)

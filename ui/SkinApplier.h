@@ -15,6 +15,10 @@ namespace orvex {
 // The first pictures of the image controls.
 void LoadSkinImages(QWidget* window, CurrentPage page);
 
+// The off / unlit pictures of the marks and scale segments that the value
+// display sets later (part of LoadSkinImages).
+void LoadRestingPictures(QWidget* window);
+
 // Reads [org] into skin and places the web buttons.
 void LoadGeneralSection(QWidget* window, SkinLayout& skin);
 
