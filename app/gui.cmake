@@ -17,3 +17,4 @@ list(APPEND ORVEX71_GUI_SOURCES
   app/DeviceThread.cpp
   app/DeviceController.cpp
 )
+list(APPEND ORVEX71_GUI_SOURCES app/FirstPaintProbe.cpp)

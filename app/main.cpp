@@ -5,6 +5,7 @@
 #include "app/AppOptions.h"
 #include "app/Configurator.h"
 #include "app/DeviceController.h"
+#include "app/FirstPaintProbe.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "app/WindowController.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv)
         window.raise();
         window.activateWindow();
     });
+    orvex::InstallFirstPaintProbe(&window);
     controller.Start();
     device.Start();
     window.show();
