@@ -40,6 +40,21 @@ ImageBuffer Configurator::AssembleImage()
     return m_image.buffer;
 }
 
+void Configurator::SetSettings(const SettingsModel& settings)
+{
+    if (settings == m_settings)
+        return;
+    m_settings = settings;
+    Q_EMIT settingsChanged();
+}
+
+void Configurator::SetMacroArea(const MacroArea& area)
+{
+    m_image.sections.macroArea = area;
+    m_macroSlots = SplitMacroArea(area);
+    CheckMacroContentBuf(m_macroSlots);
+}
+
 QString Configurator::KeyFunctionName(const QString& code) const
 {
     return orvex::KeyFunctionName(code, m_language, DeviceSlotNames());

@@ -43,7 +43,10 @@ public:
     // The image to write: the settings packed, the AIM value written into
     // every AIM key, checksums sealed, sections and macro area copied in.
     ImageBuffer AssembleImage();
-    void SetSettings(const SettingsModel& settings) { m_settings = settings; }
+    // New values of the engineer-page settings (from any page).
+    void SetSettings(const SettingsModel& settings);
+    // A macro area taken over from a file: split into the slots and checked.
+    void SetMacroArea(const MacroArea& area);
 
     // --- the function name of a code in the current language
     QString KeyFunctionName(const QString& code) const;
@@ -76,6 +79,7 @@ public:
 
 Q_SIGNALS:
     void imageShown();
+    void settingsChanged();
     void languageChanged();
 
 private:

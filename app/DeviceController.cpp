@@ -15,6 +15,7 @@
 #include "config/ProfileFile.h"
 #include "device/Flows.h"
 #include "macro/LibraryNameLists.h"
+#include "perf/EngineerPage.h"
 #include "ui/ButtonFamilies.h"
 #include "ui/SkinLabel.h"
 
@@ -98,6 +99,13 @@ void DeviceController::ConnectButtons()
     bind(QStringLiteral("Confirm3"), [this] { RestoreButton(3); });
     bind(QStringLiteral("Save"), [this] { SaveProfileButton(); });
     bind(QStringLiteral("Load"), [this] { LoadProfileButton(); });
+
+    EngineerPage* engineer = m_window.Engineer();
+    connect(engineer, &EngineerPage::saveProfileClicked, this, &DeviceController::SaveProfileButton);
+    connect(engineer, &EngineerPage::loadProfileClicked, this, &DeviceController::LoadProfileButton);
+    connect(engineer, &EngineerPage::writeClicked, this, [this] { ApplyButton(false); });
+    connect(engineer, &EngineerPage::defaultClicked, this, &DeviceController::DefaultButton);
+    connect(engineer, &EngineerPage::importBaseMacroClicked, this, &DeviceController::ImportMacroAreaButton);
 }
 
 void DeviceController::Prelude(const QString& pressedButton, bool wait, std::function<void()> next)
@@ -304,6 +312,72 @@ void DeviceController::RestoreButton(int factoryImage)
                 EndFlow();
             });
     });
+}
+
+void DeviceController::DefaultButton()
+{
+    // The engineer page's restore: built-in defaults, the gap bytes kept.
+    // Without a mouse nothing happens, not even a message.
+    EngineerPage* engineer = m_window.Engineer();
+    engineer->ShowResultMark(false);
+    const auto run = [this, engineer] {
+        if (!m_deviceOpen || m_flowRunning)
+            return;
+        m_flowRunning = true;
+        m_controller.HideAllMenus();
+        m_devTimer.stop();
+        m_controller.Loading().ShowOver(&m_window);
+        const ImageBuffer current = m_state.Image().buffer;
+        RunFlow(
+            [current](DeviceBackend& backend, const FlowProgress& progress) {
+                return TLDefaultParameter(backend.Link(), current, progress);
+            },
+            [this, engineer](const FlowOutcome& outcome) {
+                if (outcome.image) {
+                    m_state.TakeOverImage(*outcome.image);
+                    m_controller.ShowImage();
+                }
+                ShowOutcomeMessage(outcome.message);
+                m_controller.Loading().hide();
+                m_devTimer.start();
+                m_flowRunning = false;
+                if (outcome.Succeeded())
+                    engineer->ShowResultMark(true);
+                Q_EMIT flowFinished();
+            });
+    };
+    QTimer::singleShot(m_preludeMs, this, run);
+}
+
+void DeviceController::ImportMacroAreaButton()
+{
+    m_controller.HideAllMenus();
+    const QString chosen = m_chooseFile(false);
+    if (chosen.isEmpty())
+        return;
+    const MacroAreaFileLoad loaded = LoadMacroAreaFile(chosen);
+    if (!loaded.Loaded()) {
+        ShowMessage(&m_window, m_state, loaded.errorText);
+        return;
+    }
+    m_state.SetMacroArea(loaded.area);
+    if (!m_deviceOpen)
+        return;
+    m_flowRunning = true;
+    m_devTimer.stop();
+    m_controller.Loading().ShowOver(&m_window);
+    const MacroArea area = loaded.area;
+    RunFlow(
+        [area](DeviceBackend& backend, const FlowProgress& progress) {
+            return WriteMacroArea(backend.Link(), area, progress);
+        },
+        [this](const FlowOutcome& outcome) {
+            ShowOutcomeMessage(outcome.message);
+            m_controller.Loading().hide();
+            m_devTimer.start();
+            m_flowRunning = false;
+            Q_EMIT flowFinished();
+        });
 }
 
 void DeviceController::SaveProfileButton()

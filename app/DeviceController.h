@@ -56,6 +56,9 @@ public:
     void RestoreButton(int factoryImage);
     void SaveProfileButton();
     void LoadProfileButton();
+    // The engineer page's restore-defaults and macro-area import buttons.
+    void DefaultButton();
+    void ImportMacroAreaButton();
 
     // One supervision step, as DevTimer runs it.
     void SupervisionStep();

@@ -49,8 +49,7 @@ MainWindow::MainWindow(bool engineerButtonsVisible, QWidget* parent)
         page->FinishStacking();
     }
 
-    // Qualified: the accessor EngineerPage() hides the class name here.
-    m_engineerPage = new orvex::EngineerPage(this);
+    m_engineerPage = new EngineerPage(this);
 
     CreateFunctionMenus(this);
     AddHiddenRadioGroup(this, QStringLiteral("gbCurrentPage"),

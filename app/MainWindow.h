@@ -8,6 +8,7 @@
 
 namespace orvex {
 
+class EngineerPage;
 class SkinnedPage;
 
 // The borderless main window TForm1: the four skinned user pages and the
@@ -24,7 +25,7 @@ public:
     static constexpr int kEngineerPageHeight = 640;
 
     SkinnedPage* Page(int number) const;  // 1..4
-    QWidget* EngineerPage() const { return m_engineerPage; }
+    EngineerPage* Engineer() const { return m_engineerPage; }
 
     // The page of that number (1..4, 6) becomes the only visible one.
     void ShowOnlyPage(int number);
@@ -54,7 +55,7 @@ protected:
 
 private:
     std::array<SkinnedPage*, 4> m_pages{};
-    QWidget* m_engineerPage = nullptr;
+    EngineerPage* m_engineerPage = nullptr;
     QSize m_backgroundSize;
     QPixmap m_shapePicture;
     QRegion m_shape;

@@ -16,6 +16,7 @@
 #include "config/FactoryImages.h"
 #include "keys/FunctionMenus.h"
 #include "keys/KeyLabels.h"
+#include "perf/EngineerPage.h"
 #include "ui/ButtonFamilies.h"
 #include "ui/LanguageApplier.h"
 #include "ui/LayoutResource.h"
@@ -63,10 +64,54 @@ WindowController::WindowController(MainWindow& window, Configurator& state, QObj
     pages.deviceOpen = [this] { return m_deviceOpen; };
     pages.hideAllMenus = [this] { HideAllMenus(); };
     pages.showMessage = [this](const QString& key) { ShowMessageKey(&m_window, m_state, key); };
+    pages.refreshEngineerRows = [this] { ShowEngineerRows(); };
     m_navigation = std::make_unique<Navigation>(window, state, pages);
 
     m_loading = std::make_unique<LoadingForm>();
     ConnectWindowButtons();
+    ConnectEngineerPage();
+}
+
+void WindowController::ConnectEngineerPage()
+{
+    EngineerPage* page = m_window.Engineer();
+    const std::pair<void (EngineerPage::*)(), CurrentPage> pageButtons[] = {
+        {&EngineerPage::mainPageClicked, CurrentPage::ModeA},
+        {&EngineerPage::switchPageClicked, CurrentPage::ModeB},
+        {&EngineerPage::advancedPageClicked, CurrentPage::Advanced},
+        {&EngineerPage::lightPageClicked, CurrentPage::Lighting},
+        {&EngineerPage::macroPageClicked, CurrentPage::Macro},
+        {&EngineerPage::engineerPageClicked, CurrentPage::Engineer},
+    };
+    for (const auto& [signal, target] : pageButtons)
+        connect(page, signal, this, [this, target = target] { m_navigation->OpenPage(target); });
+    connect(page, &EngineerPage::closeClicked, &m_window, &QWidget::close);
+    connect(page, &EngineerPage::dragPressed, this, [this] {
+        HideAllMenus();
+        m_window.BeginDrag();
+    });
+    // The engineer controls are what gets packed: their edits go to the state,
+    // and what other pages change in the state comes back to them.
+    connect(page, &EngineerPage::controlEdited, this, [this, page] {
+        m_editingEngineerPage = true;
+        m_state.SetSettings(page->ReadSettings());
+        m_editingEngineerPage = false;
+    });
+    connect(&m_state, &Configurator::settingsChanged, this, [this, page] {
+        if (!m_editingEngineerPage)
+            page->ShowSettings(m_state.Settings());
+    });
+}
+
+void WindowController::ShowEngineerRows()
+{
+    std::array<QString, 9> modeA;
+    std::array<QString, 9> modeB;
+    for (int k = 0; k < 9; ++k) {
+        modeA[k] = m_state.KeyFunctionName(m_state.Codes().modeA[k]);
+        modeB[k] = m_state.KeyFunctionName(m_state.Codes().modeB[k]);
+    }
+    m_window.Engineer()->ShowKeyNames(modeA, modeB);
 }
 
 WindowController::~WindowController() = default;
@@ -146,11 +191,19 @@ void WindowController::SwitchLanguage(int number)
 
 void WindowController::ShowImage()
 {
+    EngineerPage* page = m_window.Engineer();
+    page->ShowSettings(m_state.Settings());
+    page->ShowAimCpiIndex(m_state.AimCpiIndex());
+    ShowEngineerRows();
     ShowKeyModeOfImage(&m_window, m_state);
 }
 
 void WindowController::RefreshErrorAP()
 {
+    for (const char* list : {"LB_MacroName", "LB_macro"}) {
+        if (auto* w = m_window.findChild<QListWidget*>(QLatin1String(list)))
+            w->clear();
+    }
     m_state.TakeOverImage(LoadFactoryImage(1));
     ShowImage();
     m_state.SetNoDevicePage(true);
@@ -187,6 +240,7 @@ void WindowController::Start()
     if (!library.Succeeded())
         ShowError(library.errorText);
     m_state.SetEngineerLanguage(TermLanguageForLocale(QLocale::system()));
+    m_window.Engineer()->ApplyEngineerCaptions(m_state.EngineerLanguage());
 
     m_state.SetLanguageNumber(1);
     ApplyAppearance();

@@ -52,8 +52,12 @@ public:
     void SetDeviceOpen(bool open) { m_deviceOpen = open; }
     bool DeviceOpen() const { return m_deviceOpen; }
 
+    // The engineer page's key rows from the current codes.
+    void ShowEngineerRows();
+
 private:
     void ConnectWindowButtons();
+    void ConnectEngineerPage();
     void ShowError(const QString& text);
 
     MainWindow& m_window;
@@ -63,6 +67,7 @@ private:
     std::unique_ptr<LoadingForm> m_loading;
     QSystemTrayIcon* m_tray = nullptr;
     bool m_deviceOpen = false;
+    bool m_editingEngineerPage = false;
 };
 
 }  // namespace orvex
