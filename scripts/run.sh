@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and starts the program on the simulated mouse.
+# Sets up what is missing, builds, and starts the configurator on the simulated mouse.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-exec build/cli/orvex71ctl show --image resources/factory/ORVEX71Data_Cfg1.bin "$@"
+# The window on the simulated mouse (its EEPROM kept in build/simulated-mouse.bin).
+exec build/orvex71 --simulate=build/simulated-mouse.bin "$@"
