@@ -3,3 +3,4 @@ list(APPEND ORVEX71_GUI_SOURCES
   keys/MainPageControls.cpp
   keys/FunctionMenus.cpp
 )
+list(APPEND ORVEX71_GUI_SOURCES keys/AssemblyKeyDialog.cpp)

@@ -2,3 +2,4 @@
 list(APPEND ORVEX71_CORE_SOURCES
   perf/CpiValues.cpp
 )
+list(APPEND ORVEX71_CORE_SOURCES perf/NamedColours.cpp)

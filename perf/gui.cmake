@@ -3,3 +3,4 @@ list(APPEND ORVEX71_GUI_SOURCES
   perf/AdvancedPageControls.cpp
   perf/LightPageControls.cpp
 )
+list(APPEND ORVEX71_GUI_SOURCES perf/ColourChoiceDialog.cpp)

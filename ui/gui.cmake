@@ -15,3 +15,10 @@ list(APPEND ORVEX71_GUI_SOURCES
   ui/SkinGroups.cpp
   ui/SkinApplier.cpp
 )
+list(APPEND ORVEX71_GUI_SOURCES
+  ui/DialogFrame.cpp
+  ui/DialogFrameDescription.cpp
+  ui/DialogFrameLayout.cpp
+  ui/DialogSlot.cpp
+  ui/KeyCaptureEdit.cpp
+)
