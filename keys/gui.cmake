@@ -4,3 +4,4 @@ list(APPEND ORVEX71_GUI_SOURCES
   keys/FunctionMenus.cpp
 )
 list(APPEND ORVEX71_GUI_SOURCES keys/KeyLabels.cpp)
+list(APPEND ORVEX71_GUI_SOURCES keys/AssemblyKeyDialog.cpp)

@@ -6,3 +6,4 @@ list(APPEND ORVEX71_CORE_SOURCES
   macro/DeviceMacroSlots.cpp
   macro/MacroLibrary.cpp
 )
+list(APPEND ORVEX71_CORE_SOURCES macro/StepEditFilters.cpp)

@@ -3,3 +3,4 @@ list(APPEND ORVEX71_CORE_SOURCES
   perf/CpiValues.cpp
   perf/EditClamps.cpp
 )
+list(APPEND ORVEX71_CORE_SOURCES perf/NamedColours.cpp)

@@ -7,3 +7,4 @@ list(APPEND ORVEX71_GUI_SOURCES
   perf/EngineerPageCaptions.cpp
   perf/EngineerPageLayout.cpp
 )
+list(APPEND ORVEX71_GUI_SOURCES perf/ColourChoiceDialog.cpp)

@@ -17,3 +17,10 @@ list(APPEND ORVEX71_GUI_SOURCES
   ui/SkinApplier.cpp
 )
 list(APPEND ORVEX71_GUI_SOURCES ui/LanguageApplier.cpp ui/ButtonFamilies.cpp)
+list(APPEND ORVEX71_GUI_SOURCES
+  ui/DialogFrame.cpp
+  ui/DialogFrameDescription.cpp
+  ui/DialogFrameLayout.cpp
+  ui/DialogSlot.cpp
+  ui/KeyCaptureEdit.cpp
+)
