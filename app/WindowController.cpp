@@ -9,6 +9,7 @@
 
 #include "app/Configurator.h"
 #include "app/LoadingForm.h"
+#include "app/MacroNaming.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
 #include "app/Navigation.h"
@@ -68,6 +69,7 @@ WindowController::WindowController(MainWindow& window, Configurator& state, QObj
     m_navigation = std::make_unique<Navigation>(window, state, pages);
 
     m_loading = std::make_unique<LoadingForm>();
+    m_naming = std::make_unique<MacroNaming>(window, state);
     ConnectWindowButtons();
     ConnectEngineerPage();
 }

@@ -11,6 +11,7 @@ namespace orvex {
 class ButtonFamilies;
 class Configurator;
 class LoadingForm;
+class MacroNaming;
 class MainWindow;
 class Navigation;
 
@@ -47,6 +48,7 @@ public:
     Navigation& Pages() const { return *m_navigation; }
     ButtonFamilies& Families() const { return *m_families; }
     LoadingForm& Loading() const { return *m_loading; }
+    MacroNaming& Naming() const { return *m_naming; }
 
     // Whether a mouse is open; the device controller tells.
     void SetDeviceOpen(bool open) { m_deviceOpen = open; }
@@ -65,6 +67,7 @@ private:
     std::unique_ptr<ButtonFamilies> m_families;
     std::unique_ptr<Navigation> m_navigation;
     std::unique_ptr<LoadingForm> m_loading;
+    std::unique_ptr<MacroNaming> m_naming;
     QSystemTrayIcon* m_tray = nullptr;
     bool m_deviceOpen = false;
     bool m_editingEngineerPage = false;

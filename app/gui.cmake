@@ -18,3 +18,4 @@ list(APPEND ORVEX71_GUI_SOURCES
   app/DeviceController.cpp
 )
 list(APPEND ORVEX71_GUI_SOURCES app/FirstPaintProbe.cpp)
+list(APPEND ORVEX71_GUI_SOURCES app/MacroNaming.cpp)

@@ -1,19 +1,16 @@
 #include "perf/NamedColours.h"
 
+#include "perf/CpiValues.h"
+
 namespace orvex {
-namespace {
-
-constexpr Rgb kNamedColours[kNamedColourCount] = {
-    {255, 0, 0}, {0, 255, 0}, {255, 255, 0}, {0, 0, 255}, {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
-};
-
-}  // namespace
 
 Rgb NamedColourRgb(int index)
 {
-    if (index < 0 || index >= kNamedColourCount)
+    // One table of the named colours: the CPI values' list.
+    const std::optional<RgbColour> colour = NamedLedColour(index);
+    if (!colour)
         return {};
-    return kNamedColours[index];
+    return {colour->red, colour->green, colour->blue};
 }
 
 }  // namespace orvex

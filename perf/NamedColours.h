@@ -1,12 +1,13 @@
 #pragma once
 
+#include "perf/CpiValues.h"
 #include "ui/SkinLayout.h"
 
 namespace orvex {
 
 // A Nor LED shows one of seven named colours per CPI level; the mouse gets
 // only the index 0 .. 6.
-inline constexpr int kNamedColourCount = 7;
+inline constexpr int kNamedColourCount = kNamedLedColourCount;
 // The colour index of "no colour chosen".
 inline constexpr int kNoNamedColour = 255;
 
