@@ -1,6 +1,7 @@
 #include "app/WindowController.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QListWidget>
 #include <QLocale>
 #include <QMouseEvent>
@@ -59,6 +60,8 @@ WindowController::WindowController(MainWindow& window, Configurator& state, QObj
     families.listButtonBackground = [this] { return ToColour(m_state.Skin().macroButtonBackground); };
     families.webEnabled = [this] { return m_state.Skin().webEnabled; };
     families.webAddress = [this] { return m_state.Skin().webAddress; };
+    families.openUrl = [this](const QUrl& address) { m_openUrl(address); };
+    m_openUrl = [](const QUrl& address) { QDesktopServices::openUrl(address); };
     m_families = std::make_unique<ButtonFamilies>(&window, families);
 
     Navigation::Context pages;

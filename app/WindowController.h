@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QUrl>
+
+#include <functional>
 
 #include <memory>
 
@@ -50,6 +53,9 @@ public:
     LoadingForm& Loading() const { return *m_loading; }
     MacroNaming& Naming() const { return *m_naming; }
 
+    // How a web address is opened (the desktop's browser unless replaced).
+    void SetUrlOpener(std::function<void(const QUrl&)> opener) { m_openUrl = std::move(opener); }
+
     // Whether a mouse is open; the device controller tells.
     void SetDeviceOpen(bool open) { m_deviceOpen = open; }
     bool DeviceOpen() const { return m_deviceOpen; }
@@ -71,6 +77,7 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     bool m_deviceOpen = false;
     bool m_editingEngineerPage = false;
+    std::function<void(const QUrl&)> m_openUrl;
 };
 
 }  // namespace orvex

@@ -69,8 +69,13 @@ void ButtonFamilies::Bind(SkinLabel* label, Family family)
     if (family == Family::Web) {
         connect(label, &SkinLabel::clicked, this, [this, label] {
             SetPictures(PicturesOf(label, Family::Web), QStringLiteral("WebS_02"));
-            if (m_context.webEnabled && m_context.webEnabled())
-                QDesktopServices::openUrl(QUrl(m_context.webAddress()));
+            if (!m_context.webEnabled || !m_context.webEnabled())
+                return;
+            const QUrl address(m_context.webAddress());
+            if (m_context.openUrl)
+                m_context.openUrl(address);
+            else
+                QDesktopServices::openUrl(address);
         });
     }
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QLabel;
+class QUrl;
 class QTimer;
 class QWidget;
 
@@ -33,6 +34,8 @@ public:
         std::function<QColor()> listButtonBackground;  // Color_F_Back
         std::function<bool()> webEnabled;              // Web_Enable = 1
         std::function<QString()> webAddress;
+        // Asks the desktop to open an address (QDesktopServices when empty).
+        std::function<void(const QUrl&)> openUrl;
     };
 
     ButtonFamilies(QWidget* window, Context context, QObject* parent = nullptr);

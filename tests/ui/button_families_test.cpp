@@ -96,3 +96,32 @@ TEST_F(ButtonFamiliesTest, PressedPictureOnAllCopies)
 
 }  // namespace
 }  // namespace orvex::testing
+
+namespace orvex::testing {
+namespace {
+
+TEST_F(ButtonFamiliesTest, TheWebButtonOpensItsAddressOnlyWhenEnabled)
+{
+    QList<QUrl> opened;
+    controller->SetUrlOpener([&](const QUrl& address) { opened << address; });
+    // The hover pictures only while a mouse is open.
+    Enter(QStringLiteral("Btn_Web_1"));
+    EXPECT_EQ(Picture(QStringLiteral("Img_Web_1")), QStringLiteral("WebS_01"));
+    controller->SetDeviceOpen(true);
+    Enter(QStringLiteral("Btn_Web_1"));
+    for (int copy = 1; copy <= 4; ++copy)
+        EXPECT_EQ(Picture(QStringLiteral("Img_Web_%1").arg(copy)), QStringLiteral("WebS_03"));
+
+    window->UnlockPages();
+    Click(QStringLiteral("Btn_Web_1"));  // Web_Enable 0 as shipped
+    EXPECT_EQ(Picture(QStringLiteral("Img_Web_2")), QStringLiteral("WebS_02"));
+    EXPECT_TRUE(opened.isEmpty());
+
+    state->Skin().webEnabled = true;
+    Click(QStringLiteral("Btn_Web_1"));
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.first(), QUrl(state->Skin().webAddress));
+}
+
+}  // namespace
+}  // namespace orvex::testing

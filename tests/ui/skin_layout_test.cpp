@@ -81,3 +81,36 @@ TEST_F(SkinLayoutTest, FontsAndColoursFollowTheLayout)
 
 }  // namespace
 }  // namespace orvex::testing
+
+#include "ui/SkinGroups.h"
+#include "ui/SkinPlacer.h"
+
+namespace orvex::testing {
+namespace {
+
+TEST_F(SkinLayoutTest, ABadKeyStopsThePassAtThatKey)
+{
+    // Layout 1 with the Read button's X written wrongly.
+    QList<LayoutSection> sections =
+        ParseLayoutText(QByteArray("[org1]\r\nSize_A=11\r\nColor_A_R=1\r\nColor_A_G=2\r\nColor_A_B=3\r\n"
+                                   "Btn_A1_Enable=1\r\nBtn_A1_X=400\r\nBtn_A1_Y=500\r\n"
+                                   "Btn_A2_Enable=1\r\nBtn_A2_X=401\r\nBtn_A2_Y=501\r\n"
+                                   "Btn_A8_Enable=1\r\nBtn_A8_X=4o2\r\nBtn_A8_Y=502\r\n"));
+    const LayoutSection bad = FindLayoutSection(sections, QStringLiteral("org1"));
+    const QPoint readBefore = Find(QStringLiteral("Img_Read_1"))->pos();
+    SkinPlacer placer(window.get(), bad);
+    try {
+        ApplyWindowButtonGroups(placer);
+        FAIL() << "a malformed value must stop the pass";
+    } catch (const LayoutError& error) {
+        EXPECT_EQ(error.Key(), QStringLiteral("Btn_A8_X"));
+        EXPECT_TRUE(QString::fromUtf8(error.what()).contains(QStringLiteral("Btn_A8_X")));
+    }
+    // What was placed before the bad key stays placed; the rest stays put.
+    EXPECT_EQ(Find(QStringLiteral("Img_Confirm_1"))->pos(), QPoint(400, 500));
+    EXPECT_EQ(Find(QStringLiteral("Img_Apply_3"))->pos(), QPoint(401, 501));
+    EXPECT_EQ(Find(QStringLiteral("Img_Read_1"))->pos(), readBefore);
+}
+
+}  // namespace
+}  // namespace orvex::testing
