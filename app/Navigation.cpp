@@ -14,14 +14,6 @@ namespace {
 
 constexpr int kMenuPanelHeight = 170;
 
-void PictureCopies(QWidget* window, const QString& name, const QString& resource)
-{
-    for (int copy = 1; copy <= 4; ++copy) {
-        if (auto* picture = window->findChild<SkinPicture*>(QStringLiteral("Img_%1_%2").arg(name).arg(copy)))
-            picture->SetPicture(resource);
-    }
-}
-
 }  // namespace
 
 Navigation::Navigation(MainWindow& window, Configurator& state, Context context, QObject* parent)
@@ -53,7 +45,7 @@ void Navigation::MarkPage(CurrentPage page)
 void Navigation::ButtonTypeB_1IconInit()
 {
     for (const char* name : {"Main", "Second", "Adv", "Breath", "Macro", "Engineer", "Save", "Load"})
-        PictureCopies(&m_window, QLatin1String(name), QStringLiteral("SetS_01"));
+        SetPictureCopies(&m_window, QLatin1String(name), QStringLiteral("SetS_01"));
 }
 
 void Navigation::ShowPageContainer(CurrentPage page)
@@ -117,7 +109,7 @@ void Navigation::OpenPage(CurrentPage page)
         break;
     }
     ShowPageContainer(page);
-    PictureCopies(&m_window, PageButtonName(page), QStringLiteral("SetS_03"));
+    SetPictureCopies(&m_window, PageButtonName(page), QStringLiteral("SetS_03"));
     LoadPagePanel(&m_window, m_state.LanguageNumber(), page);
 }
 

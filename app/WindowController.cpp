@@ -35,14 +35,6 @@ QColor ToColour(const Rgb& rgb)
     return QColor(qBound(0, rgb.r, 255), qBound(0, rgb.g, 255), qBound(0, rgb.b, 255));
 }
 
-void PictureCopies(QWidget* window, const QString& name, const QString& resource)
-{
-    for (int copy = 1; copy <= 4; ++copy) {
-        if (auto* picture = window->findChild<SkinPicture*>(QStringLiteral("Img_%1_%2").arg(name).arg(copy)))
-            picture->SetPicture(resource);
-    }
-}
-
 }  // namespace
 
 WindowController::WindowController(MainWindow& window, Configurator& state, QObject* parent)
@@ -176,7 +168,7 @@ bool WindowController::ApplyAppearance()
 void WindowController::SwitchLanguage(int number)
 {
     for (int language = 1; language <= 3; ++language)
-        PictureCopies(&m_window, QStringLiteral("Lang%1").arg(language),
+        SetPictureCopies(&m_window, QStringLiteral("Lang%1").arg(language),
                       language == number ? QStringLiteral("SetS_03") : QStringLiteral("SetS_01"));
     if (auto* marker = m_window.findChild<QRadioButton*>(QStringLiteral("rb_Lang%1").arg(number)))
         marker->setChecked(true);
@@ -213,9 +205,9 @@ void WindowController::RefreshErrorAP()
     ShowImage();
     m_state.SetNoDevicePage(true);
     m_window.ShowOnlyPage(1);
-    PictureCopies(&m_window, QStringLiteral("Main"), QStringLiteral("SetS_03"));
+    SetPictureCopies(&m_window, QStringLiteral("Main"), QStringLiteral("SetS_03"));
     for (const char* tab : {"Second", "Adv", "Breath", "Macro", "Engineer"})
-        PictureCopies(&m_window, QLatin1String(tab), QStringLiteral("SetS_01"));
+        SetPictureCopies(&m_window, QLatin1String(tab), QStringLiteral("SetS_01"));
 }
 
 void WindowController::Start()

@@ -19,14 +19,6 @@ void ShowProfile(QWidget* window, const Configurator& state, const std::array<QS
     QCoreApplication::processEvents();
 }
 
-void PictureCopies(QWidget* window, const QString& name, const QString& resource)
-{
-    for (int copy = 1; copy <= 4; ++copy) {
-        if (auto* picture = window->findChild<SkinPicture*>(QStringLiteral("Img_%1_%2").arg(name).arg(copy)))
-            picture->SetPicture(resource);
-    }
-}
-
 }  // namespace
 
 void RefreshProfile1Keys(QWidget* window, const Configurator& state)
@@ -44,9 +36,9 @@ void ShowKeyModeOfImage(QWidget* window, Configurator& state)
     if (auto* picture = window->findChild<SkinPicture*>(QStringLiteral("Img_P1")))
         picture->SetPicture(QStringLiteral("L%1_Back1").arg(state.LanguageNumber()));
     for (const char* tab : {"Main", "Second", "Adv", "Breath", "Macro", "Engineer"})
-        PictureCopies(window, QLatin1String(tab), QStringLiteral("SetS_01"));
+        SetPictureCopies(window, QLatin1String(tab), QStringLiteral("SetS_01"));
     const bool modeB = (state.Image().sections.parameterB[4] & 0x80) != 0;
-    PictureCopies(window, modeB ? QStringLiteral("Second") : QStringLiteral("Main"), QStringLiteral("SetS_03"));
+    SetPictureCopies(window, modeB ? QStringLiteral("Second") : QStringLiteral("Main"), QStringLiteral("SetS_03"));
     if (auto* marker = window->findChild<QRadioButton*>(modeB ? QStringLiteral("rb_2") : QStringLiteral("rb_1")))
         marker->setChecked(true);
     state.SetPage(modeB ? CurrentPage::ModeB : CurrentPage::ModeA);

@@ -16,12 +16,6 @@ void Picture(QWidget* window, const QString& control, const QString& resource)
         picture->SetPicture(resource);
 }
 
-void PictureCopies(QWidget* window, const QString& name, const QString& resource)
-{
-    for (int copy = 1; copy <= 4; ++copy)
-        Picture(window, QStringLiteral("Img_%1_%2").arg(name).arg(copy), resource);
-}
-
 }  // namespace
 
 void LoadPagePanel(QWidget* window, int languageNumber, CurrentPage page)
@@ -57,19 +51,19 @@ void LoadSkinImages(QWidget* window, CurrentPage page)
     Picture(window, QStringLiteral("Img_P4"), QStringLiteral("L1_Back4"));
 
     for (const char* name : {"Confirm", "Apply", "Read", "Confirm1", "Confirm2", "Confirm3"})
-        PictureCopies(window, QLatin1String(name), QStringLiteral("BtnS_01"));
-    PictureCopies(window, QStringLiteral("Exit"), QStringLiteral("ExitS_01"));
-    PictureCopies(window, QStringLiteral("Mini"), QStringLiteral("MiniS_01"));
+        SetPictureCopies(window, QLatin1String(name), QStringLiteral("BtnS_01"));
+    SetPictureCopies(window, QStringLiteral("Exit"), QStringLiteral("ExitS_01"));
+    SetPictureCopies(window, QStringLiteral("Mini"), QStringLiteral("MiniS_01"));
 
     // The Mode A page and language 1 start selected.
-    PictureCopies(window, QStringLiteral("Main"), QStringLiteral("SetS_03"));
-    PictureCopies(window, QStringLiteral("Lang1"), QStringLiteral("SetS_03"));
+    SetPictureCopies(window, QStringLiteral("Main"), QStringLiteral("SetS_03"));
+    SetPictureCopies(window, QStringLiteral("Lang1"), QStringLiteral("SetS_03"));
     for (const char* name : {"Second", "Adv", "Breath", "Macro", "Engineer", "Save", "Load", "Lang2", "Lang3"})
-        PictureCopies(window, QLatin1String(name), QStringLiteral("SetS_01"));
+        SetPictureCopies(window, QLatin1String(name), QStringLiteral("SetS_01"));
 
     for (int k = 1; k <= 9; ++k)
         Picture(window, QStringLiteral("Img_Key%1").arg(k), QStringLiteral("KeyS_01"));
-    PictureCopies(window, QStringLiteral("Web"), QStringLiteral("WebS_01"));
+    SetPictureCopies(window, QStringLiteral("Web"), QStringLiteral("WebS_01"));
     Picture(window, QStringLiteral("Img_ComboKey1"), QStringLiteral("CbS_D"));
     Picture(window, QStringLiteral("Img_ComboKey2"), QStringLiteral("CbS_D"));
 

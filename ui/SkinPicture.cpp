@@ -41,4 +41,12 @@ void SkinPicture::mouseDoubleClickEvent(QMouseEvent* event)
     QLabel::mouseDoubleClickEvent(event);
 }
 
+void SetPictureCopies(QWidget* window, const QString& name, const QString& resource)
+{
+    for (int copy = 1; copy <= 4; ++copy) {
+        if (auto* picture = window->findChild<SkinPicture*>(QStringLiteral("Img_%1_%2").arg(name).arg(copy)))
+            picture->SetPicture(resource);
+    }
+}
+
 }  // namespace orvex

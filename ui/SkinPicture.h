@@ -33,4 +33,8 @@ private:
     QString m_pictureName;
 };
 
+// The picture of every page copy of a button: "Img_<name>_1" .. "_4" show
+// the picture of that resource name.
+void SetPictureCopies(QWidget* window, const QString& name, const QString& resource);
+
 }  // namespace orvex

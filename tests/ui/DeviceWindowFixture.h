@@ -36,10 +36,10 @@ protected:
     SimulatedMouse& Mouse() { return *device->Backend().Mouse(); }
     SimulatedTransport& Interfaces() { return *device->Backend().Simulation(); }
 
-    void SetFault(const char* spec)
+    void SetFault(const char* description)
     {
-        const std::optional<SimFault> fault = ParseSimFault(QString::fromLatin1(spec));
-        ASSERT_TRUE(fault) << spec;
+        const std::optional<SimFault> fault = ParseSimFault(QString::fromLatin1(description));
+        ASSERT_TRUE(fault) << description;
         Mouse().SetFault(*fault);
     }
 
