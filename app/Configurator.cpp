@@ -24,12 +24,8 @@ void Configurator::TakeOverImage(const ImageBuffer& image)
     CheckMacroContentBuf(m_macroSlots);
     m_codes = CodesFromProfile(m_image.sections.profile);
     m_settings = UnpackSettings(m_image.sections, m_settings);
-    // The AIM value: the last AIM key of Mode A 1..9, then Mode B 1..9.
-    const ProfileSection& profile = m_image.sections.profile;
-    for (int button = 0; button < 18; ++button) {
-        if (profile[3 * button] == 0x0A)
-            m_aimCpiIndex = profile[3 * button + 1];
-    }
+    if (const std::optional<int> aim = FindAimCpiIndex(m_image.sections.profile))
+        m_aimCpiIndex = *aim;
     Q_EMIT imageShown();
 }
 

@@ -32,17 +32,11 @@ QJsonArray ButtonsJson(const std::array<QString, 9>& codes, const LanguageTable&
     return buttons;
 }
 
-// The AIM value as the Advanced page finds it: the last AIM key of Mode A
-// buttons 1..9, then Mode B buttons 1..9.
+// The AIM value as the Advanced page finds it.
 QJsonValue AimCpi(const ProfileSection& profile)
 {
-    std::optional<int> aimIndex;
-    for (int button = 0; button < 18; ++button) {
-        const int offset = 3 * button;
-        if (profile[offset] == 0x0A)
-            aimIndex = profile[offset + 1];
-    }
-    return aimIndex ? CpiNumber(*aimIndex) : QJsonValue(QJsonValue::Null);
+    const std::optional<int> index = FindAimCpiIndex(profile);
+    return index ? CpiNumber(*index) : QJsonValue(QJsonValue::Null);
 }
 
 QJsonArray MacrosJson(const MacroArea& area)
@@ -169,7 +163,7 @@ QString ImageReportText(const QJsonObject& report)
     line(QStringLiteral("AIM CPI"), ValueText(cpi.value(QStringLiteral("aim"))));
 
     const QJsonObject buttons = report.value(QStringLiteral("buttons")).toObject();
-    for (const QString mode : {QStringLiteral("A"), QStringLiteral("B")}) {
+    for (const QString& mode : {QStringLiteral("A"), QStringLiteral("B")}) {
         out << QStringLiteral("Mode %1 buttons:").arg(mode);
         const QJsonArray list = buttons.value(mode).toArray();
         for (int i = 0; i < list.size(); ++i) {

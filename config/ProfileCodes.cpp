@@ -71,4 +71,14 @@ void AIMKeyToDataBuf(ProfileSection& section, const ProfileCodes& codes, int aim
     WriteAimCodes(section, KeyMode::B, codes.modeB, index);
 }
 
+std::optional<int> FindAimCpiIndex(const ProfileSection& section)
+{
+    std::optional<int> index;
+    for (int button = 0; button < 18; ++button) {
+        if (section[3 * button] == 0x0A)
+            index = section[3 * button + 1];
+    }
+    return index;
+}
+
 }  // namespace orvex

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 #include "config/ImageLayout.h"
 #include "config/SectionFields.h"
@@ -36,5 +37,10 @@ bool StoreButtonCode(ProfileSection& section, ProfileCodes& codes, KeyMode mode,
 // the code texts rebuilds them with CodesFromProfile. An index outside the
 // CPI value list (0..10) leaves the codes as they are.
 void AIMKeyToDataBuf(ProfileSection& section, const ProfileCodes& codes, int aimCpiIndex);
+
+// The AIM value the profiles carry: the p1 byte of the last AIM key (type
+// 0x0A) of Mode A buttons 1..9, then Mode B buttons 1..9; nullopt when no
+// button is an AIM key.
+std::optional<int> FindAimCpiIndex(const ProfileSection& section);
 
 }  // namespace orvex
