@@ -9,7 +9,6 @@
 #include "cli/ExitCodes.h"
 #include "cli/FlowReport.h"
 #include "cli/ImageReport.h"
-#include "cli/ProgressBar.h"
 #include "config/ProfileFile.h"
 #include "device/ReadFlows.h"
 
@@ -60,10 +59,8 @@ QString IdentityWord(const Connection& connection)
 // Reads the whole image of an accepted mouse, with a bar on a terminal.
 FlowOutcome ReadImage(DeviceSession& session)
 {
-    ProgressBar bar(QStringLiteral("reading"));
-    FlowOutcome outcome = FullRead(session.Link(), bar.Callback());
-    bar.Finish();
-    return outcome;
+    return WithProgressBar(QStringLiteral("reading"),
+                           [&session](const FlowProgress& progress) { return FullRead(session.Link(), progress); });
 }
 
 }  // namespace
@@ -131,12 +128,9 @@ int RunRead(const CliArguments& arguments)
     if (!output || !words.isEmpty())
         return Fail(kExitUsage, QStringLiteral("usage: orvex71ctl read -o FILE"));
     int exitCode = kExitSuccess;
-    QString error;
-    const std::unique_ptr<DeviceSession> session = DeviceSession::Create(arguments, exitCode, error);
+    const std::unique_ptr<DeviceSession> session = ConnectedSession(arguments, exitCode);
     if (!session)
-        return Fail(exitCode, error);
-    if (const int refused = ConnectOrFail(*session))
-        return refused;
+        return exitCode;
 
     // Only a whole read is saved: a file of what the program happened to hold
     // would pass for the mouse's configuration.
@@ -154,12 +148,9 @@ int RunRead(const CliArguments& arguments)
 int RunShowFromMouse(const CliArguments& arguments)
 {
     int exitCode = kExitSuccess;
-    QString error;
-    const std::unique_ptr<DeviceSession> session = DeviceSession::Create(arguments, exitCode, error);
+    const std::unique_ptr<DeviceSession> session = ConnectedSession(arguments, exitCode);
     if (!session)
-        return Fail(exitCode, error);
-    if (const int refused = ConnectOrFail(*session))
-        return refused;
+        return exitCode;
     const FlowOutcome read = ReadImage(*session);
     if (!read.Succeeded())
         return FailRead(read);

@@ -2,6 +2,7 @@
 
 #include "cli/Console.h"
 #include "cli/ExitCodes.h"
+#include "cli/ProgressBar.h"
 
 namespace orvex::cli {
 
@@ -53,6 +54,28 @@ int ReportWrite(const FlowOutcome& outcome, const DeviceSession& session, const 
     if (!saveError.isEmpty())
         reason += QStringLiteral(" (") + saveError + QLatin1Char(')');
     return Fail(ExitCodeOf(outcome.result), QStringLiteral("%1 failed: %2").arg(what, reason));
+}
+
+std::unique_ptr<DeviceSession> ConnectedSession(const CliArguments& arguments, int& exitCode)
+{
+    QString error;
+    std::unique_ptr<DeviceSession> session = DeviceSession::Create(arguments, exitCode, error);
+    if (!session) {
+        exitCode = Fail(exitCode, error);
+        return nullptr;
+    }
+    exitCode = ConnectOrFail(*session);
+    if (exitCode != kExitSuccess)
+        return nullptr;
+    return session;
+}
+
+FlowOutcome WithProgressBar(const QString& label, const std::function<FlowOutcome(const FlowProgress&)>& flow)
+{
+    ProgressBar bar(label);
+    FlowOutcome outcome = flow(bar.Callback());
+    bar.Finish();
+    return outcome;
 }
 
 }  // namespace orvex::cli

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 #include "cli/DeviceSession.h"
 #include "device/FlowOutcome.h"
 
@@ -15,6 +18,11 @@ int ExitCodeOf(FlowResult result);
 /// its exit code, else 0 with the identity transaction still open.
 int ConnectOrFail(DeviceSession& session);
 
+/// A session whose mouse passed the identity check (its transaction still
+/// open), or nullptr with the reason printed and exitCode set.
+std::unique_ptr<DeviceSession> ConnectedSession(const CliArguments& arguments, int& exitCode);
+/// Runs a flow with a progress bar on stderr (when it is a terminal).
+FlowOutcome WithProgressBar(const QString& label, const std::function<FlowOutcome(const FlowProgress&)>& flow);
 /// The exit code of a failed read, with its one line on stderr.
 int FailRead(const FlowOutcome& outcome);
 

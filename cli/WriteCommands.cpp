@@ -4,7 +4,6 @@
 #include "cli/DeviceSession.h"
 #include "cli/ExitCodes.h"
 #include "cli/FlowReport.h"
-#include "cli/ProgressBar.h"
 #include "config/FactoryImages.h"
 #include "config/ProfileFile.h"
 #include "device/ReadFlows.h"
@@ -13,28 +12,23 @@
 namespace orvex::cli {
 namespace {
 
-// A session whose mouse passed the identity check, or the exit code why not.
-std::unique_ptr<DeviceSession> ConnectedSession(const CliArguments& arguments, int& exitCode)
+// Writes that need no read first: the identity check's transaction is
+// closed, then flow writes; success prints done.
+int WriteWithoutRead(const CliArguments& arguments, const QString& what, const QString& done,
+                     const std::function<FlowOutcome(DeviceSession&, const FlowProgress&)>& flow)
 {
-    QString error;
-    std::unique_ptr<DeviceSession> session = DeviceSession::Create(arguments, exitCode, error);
-    if (!session) {
-        exitCode = Fail(exitCode, error);
-        return nullptr;
-    }
-    exitCode = ConnectOrFail(*session);
-    if (exitCode != kExitSuccess)
-        return nullptr;
-    return session;
-}
-
-template <typename Flow>
-FlowOutcome WithBar(const QString& label, Flow flow)
-{
-    ProgressBar bar(label);
-    FlowOutcome outcome = flow(bar.Callback());
-    bar.Finish();
-    return outcome;
+    int exitCode = kExitSuccess;
+    const std::unique_ptr<DeviceSession> session = ConnectedSession(arguments, exitCode);
+    if (!session)
+        return exitCode;
+    session->EndIdentityTransaction();
+    const FlowOutcome outcome = WithProgressBar(QStringLiteral("writing"), [&](const FlowProgress& progress) {
+        return flow(*session, progress);
+    });
+    const int result = ReportWrite(outcome, *session, what);
+    if (result == kExitSuccess)
+        PrintOut(done);
+    return result;
 }
 
 }  // namespace
@@ -48,18 +42,11 @@ int RunWrite(const CliArguments& arguments)
     if (!load.Loaded())
         return Fail(kExitBadFile, load.errorText);
 
-    int exitCode = kExitSuccess;
-    const std::unique_ptr<DeviceSession> session = ConnectedSession(arguments, exitCode);
-    if (!session)
-        return exitCode;
-    session->EndIdentityTransaction();
-    const FlowOutcome outcome = WithBar(QStringLiteral("writing"), [&](const FlowProgress& progress) {
-        return MemoToDataBuf_OnClick(session->Link(), load.image, progress);
-    });
-    const int result = ReportWrite(outcome, *session, QStringLiteral("writing the profile"));
-    if (result == kExitSuccess)
-        PrintOut(QStringLiteral("wrote %1 to the mouse\n").arg(arguments.words.at(0)));
-    return result;
+    return WriteWithoutRead(arguments, QStringLiteral("writing the profile"),
+                            QStringLiteral("wrote %1 to the mouse\n").arg(arguments.words.at(0)),
+                            [&](DeviceSession& session, const FlowProgress& progress) {
+                                return MemoToDataBuf_OnClick(session.Link(), load.image, progress);
+                            });
 }
 
 int RunReset(const CliArguments& arguments)
@@ -82,17 +69,17 @@ int RunReset(const CliArguments& arguments)
     if (defaults) {
         // The defaults keep the gap bytes of the image they replace, so that
         // image is the mouse's own.
-        const FlowOutcome read = WithBar(QStringLiteral("reading"), [&](const FlowProgress& progress) {
+        const FlowOutcome read = WithProgressBar(QStringLiteral("reading"), [&](const FlowProgress& progress) {
             return FullRead(session->Link(), progress);
         });
         if (!read.Succeeded())
             return FailRead(read);
-        outcome = WithBar(QStringLiteral("writing"), [&](const FlowProgress& progress) {
+        outcome = WithProgressBar(QStringLiteral("writing"), [&](const FlowProgress& progress) {
             return TLDefaultParameter(session->Link(), *read.image, progress);
         });
     } else {
         session->EndIdentityTransaction();
-        outcome = WithBar(QStringLiteral("writing"), [&](const FlowProgress& progress) {
+        outcome = WithProgressBar(QStringLiteral("writing"), [&](const FlowProgress& progress) {
             return DefaultParameter(session->Link(), n, progress);
         });
     }
@@ -114,18 +101,11 @@ int RunImportMacros(const CliArguments& arguments)
     if (!load.Loaded())
         return Fail(kExitBadFile, load.errorText);
 
-    int exitCode = kExitSuccess;
-    const std::unique_ptr<DeviceSession> session = ConnectedSession(arguments, exitCode);
-    if (!session)
-        return exitCode;
-    session->EndIdentityTransaction();
-    const FlowOutcome outcome = WithBar(QStringLiteral("writing"), [&](const FlowProgress& progress) {
-        return WriteMacroArea(session->Link(), load.area, progress);
-    });
-    const int result = ReportWrite(outcome, *session, QStringLiteral("importing the macro area"));
-    if (result == kExitSuccess)
-        PrintOut(QStringLiteral("wrote the macro area of %1 to the mouse\n").arg(arguments.words.at(0)));
-    return result;
+    return WriteWithoutRead(arguments, QStringLiteral("importing the macro area"),
+                            QStringLiteral("wrote the macro area of %1 to the mouse\n").arg(arguments.words.at(0)),
+                            [&](DeviceSession& session, const FlowProgress& progress) {
+                                return WriteMacroArea(session.Link(), load.area, progress);
+                            });
 }
 
 }  // namespace orvex::cli
